@@ -1,5 +1,5 @@
 // Until the window exists the shell starts headless: it resolves its folder,
-// loads the settings with the designed questions (asked on the terminal),
+// loads the settings, asking its questions on the terminal,
 // writes the built-in files that are missing and prints what it loaded.
 #include <QCoreApplication>
 
