@@ -32,9 +32,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   if (std::filesystem::is_directory(fsPath, error)) return std::nullopt;
   std::ifstream in(fsPath, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  // The stream library reports a failing read by throwing from inside the
+  // buffer; to callers it is just a file that could not be read.
+  try {
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
