@@ -12,10 +12,10 @@ namespace {
 // Destinations whose text is not part of the document, written without the
 // "\*" that marks the newer ones.
 constexpr std::string_view kSkippedDestinations[] = {
-    "info",     "stylesheet", "pict",     "header",    "headerl",   "headerr",
-    "headerf",  "footer",     "footerl",  "footerr",   "footerf",   "footnote",
-    "annotation", "object",   "listtable", "listoverridetable", "revtbl", "rsidtbl",
-    "filetbl",  "xmlnstbl",   "themedata", "colorschememapping", "latentstyles", "fldinst",
+    "info", "stylesheet", "pict", "object", "footnote", "annotation",
+    "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
+    "listtable", "listoverridetable", "revtbl", "rsidtbl", "filetbl", "xmlnstbl",
+    "themedata", "colorschememapping", "latentstyles", "fldinst",
 };
 
 // Code page 1251 places of the typographic characters RTF names by word.
