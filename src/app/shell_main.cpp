@@ -7,7 +7,10 @@
 
 #include "app/console_ports.h"
 #include "platform/program_dir.h"
+#include "compile/event_sounds.h"
 #include "settings/settings_file.h"
+#include "tooler/tooler_catalogue.h"
+#include "tooler/tooler_file.h"
 #include "text/cp1251.h"
 
 namespace {
@@ -54,5 +57,20 @@ int main(int argc, char** argv) {
     std::cout << "Записан встроенный файл: " << Cp1251ToUtf8(kmpx::SettingsFilePath(programDir)) << "\n";
   std::cout << "Загружены настройки " << Cp1251ToUtf8(kmpx::SettingsFilePath(programDir)) << ":\n";
   PrintLoaded(settings);
+
+  // Sounds are not the user's to be asked about: written silently when missing.
+  if (!kmpx::WriteMissingSoundFiles(programDir)) std::cerr << "Не удалось записать звуковые файлы в папку Sounds\n";
+
+  // The chosen tool description, with its question when the file is missing.
+  const std::string toolerPath = kmpx::ToolerFilePath(programDir, settings.Value("TOOLER VERSION"));
+  const auto tooler = kmpx::ReadToolerFile(toolerPath, report);
+  if (program.aborted) {
+    std::cerr << "Работа программы прервана.\n";
+    return 1;
+  }
+  if (tooler) {
+    std::cout << "Загружено описание тулера " << Cp1251ToUtf8(toolerPath) << ": " << Cp1251ToUtf8(tooler->info.name)
+              << " " << Cp1251ToUtf8(tooler->info.version) << "\n";
+  }
   return 0;
 }
