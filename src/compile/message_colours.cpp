@@ -13,13 +13,13 @@ namespace {
 // Line texts of the colours file, in their fixed order.
 constexpr const char* kLineNames[] = {"Background", "Text", "Error", "Warning"};
 
-int PitchToRtf(FontPitch pitch) {
+int PitchToRtf(ui::FontPitch pitch) {
   switch (pitch) {
-    case FontPitch::Fixed:
+    case ui::FontPitch::Fixed:
       return 1;
-    case FontPitch::Variable:
+    case ui::FontPitch::Variable:
       return 2;
-    case FontPitch::Default:
+    case ui::FontPitch::Default:
       break;
   }
   return 0;
@@ -52,7 +52,7 @@ std::string EscapeRtfText(std::string_view text, bool inFontTable) {
 struct FontKey {
   std::string face;
   int charset;
-  FontPitch pitch;
+  ui::FontPitch pitch;
   bool operator==(const FontKey&) const = default;
 };
 
@@ -66,7 +66,13 @@ int IndexOfOrAdd(std::vector<T>& items, const T& item) {
 
 }  // namespace
 
-int CharFormat::Height(int pixelsPerInch) const { return (size * pixelsPerInch + 36) / 72; }
+ui::TextFormat PaneFont() {
+  ui::TextFormat font;
+  font.face = "Arial";
+  font.size = 8;
+  font.charset = ui::kCyrillicCharset;
+  return font;
+}
 
 namespace {
 template <typename Attributes>
@@ -83,32 +89,35 @@ auto& FormatOfKind(Attributes& attributes, MessageKind kind) {
 }
 }  // namespace
 
-const CharFormat& TextAttributes::For(MessageKind kind) const { return FormatOfKind(*this, kind); }
-CharFormat& TextAttributes::For(MessageKind kind) { return FormatOfKind(*this, kind); }
+const ui::TextFormat& TextAttributes::For(MessageKind kind) const { return FormatOfKind(*this, kind); }
+ui::TextFormat& TextAttributes::For(MessageKind kind) { return FormatOfKind(*this, kind); }
 
 TextAttributes DefaultTextAttributes() {
   TextAttributes attributes;
-  attributes.background = {0, 0, 128};
-  attributes.text.colour = {255, 255, 0};
-  attributes.error.colour = {255, 0, 0};
-  attributes.warning.colour = {255, 0, 255};
+  attributes.background = ui::Color::Rgb(0, 0, 128);
+  attributes.text = attributes.error = attributes.warning = PaneFont();
+  attributes.text.color = ui::Color::Rgb(255, 255, 0);
+  attributes.error.color = ui::Color::Rgb(255, 0, 0);
+  attributes.warning.color = ui::Color::Rgb(255, 0, 255);
   return attributes;
 }
 
 std::string WriteColoursRtf(const TextAttributes& attributes) {
   // The background line is set in the pane's own font; only its colour counts.
-  CharFormat backgroundLine;
-  backgroundLine.colour = attributes.background;
-  const CharFormat* formats[] = {&backgroundLine, &attributes.text, &attributes.error, &attributes.warning};
+  ui::TextFormat backgroundLine = PaneFont();
+  backgroundLine.color = attributes.background;
+  const ui::TextFormat* formats[] = {&backgroundLine, &attributes.text, &attributes.error, &attributes.warning};
 
   std::vector<FontKey> fonts;
-  std::vector<RgbColour> colours;
+  std::vector<ui::Color> colours;
   int fontOf[4];
   int colourOf[4];
   for (int line = 0; line < 4; ++line) {
-    const CharFormat& format = *formats[line];
+    const ui::TextFormat& format = *formats[line];
     fontOf[line] = IndexOfOrAdd(fonts, FontKey{format.face, format.charset, format.pitch});
-    colourOf[line] = IndexOfOrAdd(colours, format.colour) + 1;  // entry 0 is "auto"
+    // Entry 0 is "auto", which is also where a system colour goes.
+    colourOf[line] =
+        format.color.system == ui::SystemColor::None ? IndexOfOrAdd(colours, format.color) + 1 : 0;
   }
 
   std::string rtf = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049\r\n{\\fonttbl";
@@ -117,19 +126,19 @@ std::string WriteColoursRtf(const TextAttributes& attributes) {
            std::to_string(PitchToRtf(fonts[i].pitch)) + " " + EscapeRtfText(fonts[i].face, true) + ";}";
   }
   rtf += "}\r\n{\\colortbl ;";
-  for (const RgbColour& colour : colours) {
+  for (const ui::Color& colour : colours) {
     rtf += "\\red" + std::to_string(colour.red) + "\\green" + std::to_string(colour.green) + "\\blue" +
            std::to_string(colour.blue) + ";";
   }
   rtf += "}\r\n\\viewkind4\\uc1\\pard";
   for (int line = 0; line < 4; ++line) {
-    const CharFormat& format = *formats[line];
+    const ui::TextFormat& format = *formats[line];
     rtf += "\\plain\\f" + std::to_string(fontOf[line]) + "\\fs" + std::to_string(std::max(1, format.size) * 2) +
            "\\cf" + std::to_string(colourOf[line]);
-    if (format.style & kStyleBold) rtf += "\\b";
-    if (format.style & kStyleItalic) rtf += "\\i";
-    if (format.style & kStyleUnderline) rtf += "\\ul";
-    if (format.style & kStyleStrikeOut) rtf += "\\strike";
+    if (format.style & ui::kBold) rtf += "\\b";
+    if (format.style & ui::kItalic) rtf += "\\i";
+    if (format.style & ui::kUnderline) rtf += "\\ul";
+    if (format.style & ui::kStrikeOut) rtf += "\\strike";
     rtf += " ";
     rtf += EscapeRtfText(kLineNames[line], false);
     // Exactly four paragraphs: no paragraph mark after the last line.
@@ -143,7 +152,7 @@ std::optional<TextAttributes> ReadColoursRtf(std::string_view rtf) {
   const auto paragraphs = ReadRtfParagraphs(rtf);
   if (!paragraphs || paragraphs->size() < 4) return std::nullopt;
   TextAttributes attributes;
-  attributes.background = (*paragraphs)[0].format.colour;
+  attributes.background = (*paragraphs)[0].format.color;
   attributes.text = (*paragraphs)[1].format;
   attributes.error = (*paragraphs)[2].format;
   attributes.warning = (*paragraphs)[3].format;

@@ -3,60 +3,30 @@
 // list's background colour and one character format per message kind, kept
 // as four RTF paragraphs "Background", "Text", "Error", "Warning" so that a
 // word processor shows (and can edit) what the window will look like.
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "text/reporting.h"
+#include "ui/types.h"
 
 namespace kmpx {
 
 inline constexpr char kColoursFileName[] = "mwattrib.rtf";
 
-struct RgbColour {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  bool operator==(const RgbColour&) const = default;
-};
-
-// Style bits of a character format; combine with |.
-enum FontStyle : unsigned {
-  kStyleBold = 1,
-  kStyleItalic = 2,
-  kStyleUnderline = 4,
-  kStyleStrikeOut = 8,
-};
-
-enum class FontPitch { Default, Variable, Fixed };
-
-inline constexpr int kCyrillicCharset = 204;
-
-struct CharFormat {
-  std::string face = "Arial";  // CP1251
-  int size = 8;                // points
-  RgbColour colour;
-  unsigned style = 0;          // FontStyle bits
-  int charset = kCyrillicCharset;
-  FontPitch pitch = FontPitch::Default;
-
-  // The font's height in pixels on a screen of that resolution. It follows
-  // from the size, so the two can never disagree in a saved file.
-  int Height(int pixelsPerInch = 96) const;
-
-  bool operator==(const CharFormat&) const = default;
-};
+// The attribute pane's own font: Arial 8 pt, Cyrillic. A font height of 0
+// means "from the size": the file keeps sizes only, so the two never disagree.
+ui::TextFormat PaneFont();
 
 struct TextAttributes {
-  RgbColour background;
-  CharFormat text;
-  CharFormat error;
-  CharFormat warning;
+  ui::Color background;
+  ui::TextFormat text;
+  ui::TextFormat error;
+  ui::TextFormat warning;
 
   // The format of a message kind's lines.
-  const CharFormat& For(MessageKind kind) const;
-  CharFormat& For(MessageKind kind);
+  const ui::TextFormat& For(MessageKind kind) const;
+  ui::TextFormat& For(MessageKind kind);
 
   bool operator==(const TextAttributes&) const = default;
 };
@@ -65,7 +35,8 @@ struct TextAttributes {
 TextAttributes DefaultTextAttributes();
 
 // A complete RTF document of four paragraphs in the order above, each in its
-// format (the "Background" one in the background colour).
+// format (the "Background" one in the background colour). A system colour is
+// written as the automatic one.
 std::string WriteColoursRtf(const TextAttributes& attributes);
 
 // Reads what WriteColoursRtf writes and what a word processor saves from it:

@@ -62,14 +62,14 @@ int HexDigit(char c) {
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-FontPitch PitchFromRtf(int fprq) {
+ui::FontPitch PitchFromRtf(int fprq) {
   switch (fprq) {
     case 1:
-      return FontPitch::Fixed;
+      return ui::FontPitch::Fixed;
     case 2:
-      return FontPitch::Variable;
+      return ui::FontPitch::Variable;
     default:
-      return FontPitch::Default;
+      return ui::FontPitch::Default;
   }
 }
 
@@ -255,16 +255,16 @@ class RtfParser {
     } else if (word == "cf") {
       state.colour = value;
     } else if (word == "b") {
-      SetStyle(kStyleBold, on);
+      SetStyle(ui::kBold, on);
     } else if (word == "i") {
-      SetStyle(kStyleItalic, on);
+      SetStyle(ui::kItalic, on);
     } else if (word == "strike" || word == "striked") {
-      SetStyle(kStyleStrikeOut, on);
+      SetStyle(ui::kStrikeOut, on);
     } else if (word == "ulnone") {
-      SetStyle(kStyleUnderline, false);
+      SetStyle(ui::kUnderline, false);
     } else if (word.starts_with("ul") && word != "ulc") {
       // \ul and its dotted, double, wave... kinds; \ulc is only the line's colour.
-      SetStyle(kStyleUnderline, on);
+      SetStyle(ui::kUnderline, on);
     } else {
       for (const auto& named : kNamedCharacters)
         if (word == named.word) Character(named.byte);
@@ -308,8 +308,8 @@ class RtfParser {
       }
       case Destination::ColourTable:
         if (byte == ';') {
-          colours_.push_back(colourSet_ ? std::optional<RgbColour>(RgbColour{
-                                              Channel(colourRed_), Channel(colourGreen_), Channel(colourBlue_)})
+          colours_.push_back(colourSet_ ? std::optional<ui::Color>(ui::Color::Rgb(
+                                              Channel(colourRed_), Channel(colourGreen_), Channel(colourBlue_)))
                                         : std::nullopt);
           colourRed_ = colourGreen_ = colourBlue_ = 0;
           colourSet_ = false;
@@ -334,7 +334,8 @@ class RtfParser {
     std::vector<RtfParagraph> result;
     for (const auto& paragraph : paragraphs_) {
       const GroupState& start = *paragraph.start;
-      CharFormat format;
+      // A paragraph in no known font keeps the pane's own.
+      ui::TextFormat format = PaneFont();
       const auto font = fonts_.find(start.font >= 0 ? start.font : defaultFont_);
       if (font != fonts_.end()) {
         std::string name = font->second.name;
@@ -345,10 +346,11 @@ class RtfParser {
         format.pitch = PitchFromRtf(font->second.pitch);
       }
       format.size = std::max(1, (start.halfPoints + 1) / 2);
-      // Colour 0, a missing entry and an "auto" entry are the automatic colour: black.
+      // Colour 0, a missing entry and an "auto" entry are the automatic colour.
+      format.color = ui::Color::System(ui::SystemColor::WindowText);
       if (start.colour >= 0 && static_cast<std::size_t>(start.colour) < colours_.size() &&
           colours_[static_cast<std::size_t>(start.colour)])
-        format.colour = *colours_[static_cast<std::size_t>(start.colour)];
+        format.color = *colours_[static_cast<std::size_t>(start.colour)];
       format.style = start.style;
       result.push_back({paragraph.text, format});
     }
@@ -360,7 +362,7 @@ class RtfParser {
   std::map<int, FontEntry> fonts_;
   int currentFont_ = 0;
   int defaultFont_ = 0;
-  std::vector<std::optional<RgbColour>> colours_;
+  std::vector<std::optional<ui::Color>> colours_;
   int colourRed_ = 0;
   int colourGreen_ = 0;
   int colourBlue_ = 0;

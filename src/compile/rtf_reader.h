@@ -14,7 +14,9 @@ namespace kmpx {
 
 struct RtfParagraph {
   std::string text;   // CP1251
-  CharFormat format;  // of the first character, or of the paragraph mark when empty
+  // Of the first character, or of the paragraph mark when empty. The
+  // automatic colour is the window text colour; the height is left to the size.
+  ui::TextFormat format;
 };
 
 // Empty when the text does not start as an RTF document. A last paragraph

@@ -6,52 +6,46 @@
 #include <vector>
 
 #include "compile/rtf_reader.h"
+#include "format_printing.h"
 #include "support/test_reporting.h"
 #include "text/cp1251.h"
 #include "text/text_file.h"
 
 namespace kmpx {
 
-void PrintTo(const CharFormat& f, std::ostream* os) {
-  *os << "{" << Cp1251ToUtf8(f.face) << ", " << f.size << "pt, rgb(" << int(f.colour.red) << ","
-      << int(f.colour.green) << "," << int(f.colour.blue) << "), style " << f.style << ", charset " << f.charset
-      << ", pitch " << static_cast<int>(f.pitch) << "}";
-}
-
 void PrintTo(const TextAttributes& a, std::ostream* os) {
-  *os << "background rgb(" << int(a.background.red) << "," << int(a.background.green) << ","
-      << int(a.background.blue) << ") text ";
-  PrintTo(a.text, os);
-  *os << " error ";
-  PrintTo(a.error, os);
-  *os << " warning ";
-  PrintTo(a.warning, os);
+  *os << "background " << testing::PrintToString(a.background) << " text " << testing::PrintToString(a.text)
+      << " error " << testing::PrintToString(a.error) << " warning " << testing::PrintToString(a.warning);
 }
 
 namespace {
 
+using ui::Color;
+using ui::FontPitch;
+
+ui::TextFormat Font(std::string face, int size, Color color, unsigned style = 0, int charset = ui::kCyrillicCharset,
+                    FontPitch pitch = FontPitch::Default) {
+  return {std::move(face), size, 0, color, style, charset, pitch};
+}
+
+const Color kAutomatic = Color::System(ui::SystemColor::WindowText);
+
 TextAttributes ChangedAttributes() {
   TextAttributes a = DefaultTextAttributes();
-  a.background = {1, 2, 3};
-  a.text.colour = a.background;  // shares a colour-table entry with the background line
-  a.error = {"Courier New", 12, {10, 20, 30}, kStyleBold | kStyleItalic, 0, FontPitch::Fixed};
-  a.warning = {"Тахома {особая}\\"_cp, 9, {255, 0, 255}, kStyleUnderline | kStyleStrikeOut, kCyrillicCharset,
-               FontPitch::Variable};
+  a.background = Color::Rgb(1, 2, 3);
+  a.text.color = a.background;  // shares a colour-table entry with the background line
+  a.error = Font("Courier New", 12, Color::Rgb(10, 20, 30), ui::kBold | ui::kItalic, 0, FontPitch::Fixed);
+  a.warning = Font("Тахома {особая}\\"_cp, 9, kAutomatic, ui::kUnderline | ui::kStrikeOut, ui::kCyrillicCharset,
+                   FontPitch::Variable);
   return a;
 }
 
 TEST(MessageColours, DefaultsAreTheDesignedPalette) {
   const TextAttributes a = DefaultTextAttributes();
-  EXPECT_EQ(a.background, (RgbColour{0, 0, 128}));
-  EXPECT_EQ(a.For(MessageKind::Message).colour, (RgbColour{255, 255, 0}));
-  EXPECT_EQ(a.For(MessageKind::Error).colour, (RgbColour{255, 0, 0}));
-  EXPECT_EQ(a.For(MessageKind::Warning).colour, (RgbColour{255, 0, 255}));
-  for (const CharFormat* f : {&a.text, &a.error, &a.warning}) {
-    EXPECT_EQ(f->face, "Arial");
-    EXPECT_EQ(f->size, 8);
-    EXPECT_EQ(f->charset, kCyrillicCharset);
-    EXPECT_EQ(f->style, 0u);
-  }
+  EXPECT_EQ(a.background, Color::Rgb(0, 0, 128));
+  EXPECT_EQ(a.For(MessageKind::Message), Font("Arial", 8, Color::Rgb(255, 255, 0)));
+  EXPECT_EQ(a.For(MessageKind::Error), Font("Arial", 8, Color::Rgb(255, 0, 0)));
+  EXPECT_EQ(a.For(MessageKind::Warning), Font("Arial", 8, Color::Rgb(255, 0, 255)));
 }
 
 TEST(MessageColours, WrittenFileReadsBackTheSameFormats) {
@@ -67,7 +61,7 @@ TEST(MessageColours, WrittenFileReadsBackTheSameFormats) {
     ASSERT_EQ(paragraphs->size(), 4u);
     const char* names[] = {"Background", "Text", "Error", "Warning"};
     for (int i = 0; i < 4; ++i) EXPECT_EQ((*paragraphs)[i].text, names[i]);
-    EXPECT_EQ((*paragraphs)[0].format.colour, written.background);
+    EXPECT_EQ((*paragraphs)[0].format.color, written.background);
 
     EXPECT_EQ(ReadColoursRtf(rtf), written);
   }
@@ -93,24 +87,24 @@ TEST(MessageColours, ReadsAFileResavedByAWordProcessor) {
   ASSERT_TRUE(bytes);
   const auto read = ReadColoursRtf(*bytes);
   ASSERT_TRUE(read);
-  EXPECT_EQ(read->background, (RgbColour{0, 64, 0}));
+  EXPECT_EQ(read->background, Color::Rgb(0, 64, 0));
   struct Expected {
     MessageKind kind;
     const char* face;
     int size;
-    RgbColour colour;
+    Color color;
     unsigned style;
   };
   const Expected expected[] = {
-      {MessageKind::Message, "Arial", 10, {255, 255, 0}, kStyleBold},
-      {MessageKind::Error, "Courier New", 12, {10, 20, 30}, kStyleBold | kStyleItalic},
-      {MessageKind::Warning, "DejaVu Sans", 9, {255, 0, 255}, kStyleUnderline | kStyleStrikeOut},
+      {MessageKind::Message, "Arial", 10, Color::Rgb(255, 255, 0), ui::kBold},
+      {MessageKind::Error, "Courier New", 12, Color::Rgb(10, 20, 30), ui::kBold | ui::kItalic},
+      {MessageKind::Warning, "DejaVu Sans", 9, Color::Rgb(255, 0, 255), ui::kUnderline | ui::kStrikeOut},
   };
   for (const Expected& e : expected) {
-    const CharFormat& f = read->For(e.kind);
+    const ui::TextFormat& f = read->For(e.kind);
     EXPECT_EQ(f.face, e.face);
     EXPECT_EQ(f.size, e.size);
-    EXPECT_EQ(f.colour, e.colour);
+    EXPECT_EQ(f.color, e.color);
     EXPECT_EQ(f.style, e.style);
   }
 }
@@ -133,21 +127,21 @@ TEST(RtfReader, FollowsTheFormattingOtherWritersUse) {
   struct Case {
     const char* body;
     std::string text;
-    CharFormat format;
+    ui::TextFormat format;
   };
+  const Color red = Color::Rgb(255, 0, 0);
+  const ui::TextFormat arial = Font("Arial", 12, kAutomatic);
   const Case cases[] = {
-      {"\\pard\\plain Plain\\par", "Plain", {"Arial", 12, {}, 0, 204, FontPitch::Default}},
-      {"\\f0\\fs17\\cf1 Rounded up\\par", "Rounded up", {"Times", 9, {255, 0, 0}, 0, 0, FontPitch::Variable}},
+      {"\\pard\\plain Plain\\par", "Plain", arial},
+      {"\\f0\\fs17\\cf1 Rounded up\\par", "Rounded up", Font("Times", 9, red, 0, 0, FontPitch::Variable)},
       {"\\f2\\cf2\\b\\i\\ulw\\striked1 Styled\\par", "Styled",
-       {"Таймс"_cp, 12, {0, 128, 0}, kStyleBold | kStyleItalic | kStyleUnderline | kStyleStrikeOut, 204,
-        FontPitch::Default}},
-      {"{\\b\\ul Inner}\\i\\ul0 \\par", "Inner", {"Arial", 12, {}, kStyleBold | kStyleUnderline, 204, FontPitch::Default}},
-      {"\\ulc1\\ul\\ulnone\\b\\b0 Not styled\\par", "Not styled", {"Arial", 12, {}, 0, 204, FontPitch::Default}},
-      {"\\cf9 Unknown colour is automatic\\par", "Unknown colour is automatic",
-       {"Arial", 12, {}, 0, 204, FontPitch::Default}},
-      {"\\uc1\\u1058?\\'3f\\u1077\\'e5 x\\{\\}\\\\\\par", "Т?е x{}\\"_cp, {"Arial", 12, {}, 0, 204, FontPitch::Default}},
-      {"\\bin4 {}\\}Binary\\par", "Binary", {"Arial", 12, {}, 0, 204, FontPitch::Default}},
-      {"\\cf1\\par", "", {"Arial", 12, {255, 0, 0}, 0, 204, FontPitch::Default}},
+       Font("Таймс"_cp, 12, Color::Rgb(0, 128, 0), ui::kBold | ui::kItalic | ui::kUnderline | ui::kStrikeOut)},
+      {"{\\b\\ul Inner}\\i\\ul0 \\par", "Inner", Font("Arial", 12, kAutomatic, ui::kBold | ui::kUnderline)},
+      {"\\ulc1\\ul\\ulnone\\b\\b0 Not styled\\par", "Not styled", arial},
+      {"\\cf9 Unknown colour is automatic\\par", "Unknown colour is automatic", arial},
+      {"\\uc1\\u1058?\\'3f\\u1077\\'e5 x\\{\\}\\\\\\par", "Т?е x{}\\"_cp, arial},
+      {"\\bin4 {}\\}Binary\\par", "Binary", arial},
+      {"\\cf1\\par", "", Font("Arial", 12, red)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.body);
