@@ -1,0 +1,18 @@
+#pragma once
+// Every kind of the control model, for the code that builds forms.
+#include "ui/buttons.h"
+#include "ui/check_boxes.h"
+#include "ui/clock.h"
+#include "ui/combo_box.h"
+#include "ui/control.h"
+#include "ui/decor.h"
+#include "ui/form.h"
+#include "ui/list_boxes.h"
+#include "ui/menus.h"
+#include "ui/number_fields.h"
+#include "ui/page_control.h"
+#include "ui/status_bar.h"
+#include "ui/text_fields.h"
+#include "ui/text_views.h"
+#include "ui/timer.h"
+#include "ui/tray_icon.h"
