@@ -28,7 +28,9 @@ inline constexpr int kHiddenMainWindowLeft = -3000;
 
 // What the message window needs of the main window: the form itself, its menu
 // item and tool button that show and hide the message window, and the lines
-// of its ".log" and ".err" report panes.
+// of its ".log" and ".err" report panes. The handlers set the menu tick
+// themselves (so the item is not auto-check); the button is a toggle (a group
+// index, all up allowed).
 struct MainWindowParts {
   ui::Form& form;
   ui::MenuItem& MmenuMesWin;

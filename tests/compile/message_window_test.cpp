@@ -260,6 +260,19 @@ TEST_F(MessageWindowTest, AMissingOrUnreadableColoursFileIsRecreatedWithTheDefau
   EXPECT_EQ(dialogs.boxes.shown.front().icon, BoxIcon::Exclamation);
 }
 
+// A palette that cannot be written is reported, not announced as created.
+TEST_F(MessageWindowTest, AColoursFileThatCannotBeWrittenIsNotClaimedCreated) {
+  auto otherForm = frame::BuildMessageWin();
+  MessageWindow other{*otherForm, {mainForm, menuItem, button, {}, {}},
+                      {dialogs, boxes, program, player, settings, home.Path("no such folder/")}};
+  dialogs.Expect("Файл палитры цветов окна сообщений не найден"_cp, kAnswerOk);
+  dialogs.Expect("Ошибка создания файла \""_cp + other.ColoursPath(), kAnswerOk);
+  other.LoadColours();
+  EXPECT_EQ(other.Attributes(), DefaultTextAttributes());
+  EXPECT_EQ(otherForm->Get<ui::RichText>("MessageList").PlainLines(),
+            (LineList{"Ошибка: Файл \"mwattrib.rtf\" палитры цветов окна сообщений не найден!"_cp}));
+}
+
 TEST_F(MessageWindowTest, MenuItemAndButtonShowAndHideTheWindowInStep) {
   menuItem.UserClick();
   EXPECT_TRUE(form->Visible());
