@@ -142,6 +142,23 @@ TEST(OptionPages, NumbersAreUniqueAndFlagsClearAtDesignTime) {
   }
 }
 
+// The renderer follows the design's sizes: a control reaching out of its
+// parent would be cut off.
+TEST(OptionPages, EveryControlLiesInsideItsParent) {
+  BuiltPages pages;
+  pages.window.ForEachDescendant([&](const ui::Control& c) {
+    const ui::Control* parent = c.Parent();
+    if (parent == &pages.window || parent == &pages.book || parent == &pages.general) return;
+    if (c.ClassName() == "TTabSheet") return;  // sized by its page control
+    EXPECT_GT(c.Width(), 0) << c.Name();
+    EXPECT_GT(c.Height(), 0) << c.Name();
+    EXPECT_GE(c.Left(), 0) << c.Name();
+    EXPECT_GE(c.Top(), 0) << c.Name();
+    EXPECT_LE(c.Left() + c.Width(), parent->Width()) << c.Name() << " in " << parent->Name();
+    EXPECT_LE(c.Top() + c.Height(), parent->Height()) << c.Name() << " in " << parent->Name();
+  });
+}
+
 // A value control is found by name among the siblings of its check box, so
 // a box must not claim the controls of another switch beside it. Only a
 // name that is the box's own with underscores inserted may follow it

@@ -125,17 +125,12 @@ ui::GroupBox& AddWadsGroup(ui::Control& page, int left, int top, int width, int 
   auto& group = AddGroup(page, 4, "CSGaddwads", "Подключение файлов текстур (WAD)", kPageTopic, left, top, width);
   group.SetSize(width, height);
   auto& tabs = group.Add<ui::PageControl>("WADcontrol");
-  const int tabsWidth = width - 2 * kGroupPadding;
-  tabs.SetBounds(kGroupPadding, kGroupTop, tabsWidth, height - kGroupTop - kGroupPadding);
+  tabs.SetBounds(kGroupPadding, kGroupTop, width - 2 * kGroupPadding, height - kGroupTop - kGroupPadding);
   tabs.SetHelpKeyword(std::string(kPageTopic));
-  // A sheet's client area: the control less its tab row and borders.
-  const int sheetWidth = tabsWidth - 8;
-  auto& includeSheet = tabs.Add<ui::TabSheet>("WadincludeSheet", "Wadinclude / Nowadtextures");
-  includeSheet.SetHelpKeyword(std::string(kPageTopic));
-  FillWadIncludeSheet(includeSheet, sheetWidth);
-  auto& configSheet = tabs.Add<ui::TabSheet>("WadcfgSheet", Text("Редактор wad.cfg"));
-  configSheet.SetHelpKeyword(std::string(kWadEditorTopic));
-  FillWadConfigSheet(configSheet, sheetWidth);
+  auto& includeSheet = AddSheet(tabs, "WadincludeSheet", "Wadinclude / Nowadtextures", kPageTopic);
+  FillWadIncludeSheet(includeSheet, includeSheet.Width());
+  auto& configSheet = AddSheet(tabs, "WadcfgSheet", "Редактор wad.cfg", kWadEditorTopic);
+  FillWadConfigSheet(configSheet, configSheet.Width());
   return group;
 }
 

@@ -207,6 +207,16 @@ ui::GroupBox& AddAdditionalOptionsGroup(ui::Control& page, std::string_view stag
   return group;
 }
 
+ui::TabSheet& AddSheet(ui::PageControl& tabs, std::string name, std::string_view captionUtf8, std::string_view keyword) {
+  // The tab row and the borders take this much of the control.
+  constexpr int kBorders = 8;
+  constexpr int kTabRow = 28;
+  auto& sheet = tabs.Add<ui::TabSheet>(std::move(name), Text(captionUtf8));
+  sheet.SetHelpKeyword(std::string(keyword));
+  sheet.SetSize(tabs.Width() - kBorders, tabs.Height() - kTabRow);
+  return sheet;
+}
+
 ui::TabSheet& AddStagePage(ui::PageControl& pages, std::string_view stage, std::string_view keyword) {
   auto& page = pages.Add<ui::TabSheet>(std::string(stage), std::string(stage));
   page.SetHelpKeyword(std::string(keyword));

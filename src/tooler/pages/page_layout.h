@@ -136,6 +136,9 @@ inline constexpr std::array<std::string_view, 2> kFalloffItems = {"1/расст.
 inline constexpr int kPageWidth = 640;
 inline constexpr int kPageHeight = 440;
 
+// A sheet of an inner page control, sized to the control's client area.
+ui::TabSheet& AddSheet(ui::PageControl& tabs, std::string name, std::string_view captionUtf8, std::string_view keyword);
+
 ui::TabSheet& AddStagePage(ui::PageControl& pages, std::string_view stage, std::string_view keyword);
 
 }  // namespace kmpx::pages

@@ -126,21 +126,14 @@ ui::GroupBox& AddLightParamsGroup(ui::Control& page, int left, int top, int widt
   auto& group = AddGroup(page, 5, "RADLightParams", "Параметры освещения", kTopic, left, top, width);
   group.SetSize(width, height);
   auto& tabs = group.Add<ui::PageControl>("RADcolourparams");
-  const int tabsWidth = width - 2 * kGroupPadding;
-  const int tabsHeight = height - kGroupTop - kGroupPadding;
-  tabs.SetBounds(kGroupPadding, kGroupTop, tabsWidth, tabsHeight);
+  tabs.SetBounds(kGroupPadding, kGroupTop, width - 2 * kGroupPadding, height - kGroupTop - kGroupPadding);
   tabs.SetHelpKeyword(std::string(kTopic));
-  // A sheet's client area: the control less its tab row and borders.
-  const int sheetWidth = tabsWidth - 8;
-  const int sheetHeight = tabsHeight - 28;
-  auto add_sheet = [&](std::string name, std::string_view captionUtf8) -> ui::TabSheet& {
-    auto& sheet = tabs.Add<ui::TabSheet>(std::move(name), Text(captionUtf8));
-    sheet.SetHelpKeyword(std::string(kTopic));
-    return sheet;
-  };
-  FillEffectsSheet(add_sheet("RADeffects", "Эффекты"), sheetWidth, sheetHeight);
-  FillGammaSheet(add_sheet("RADgammas", "Гамма"), sheetWidth);
-  FillShadowSheet(add_sheet("RADshadows", "Отбрасывание тени и патчи"), sheetWidth);
+  auto& effects = AddSheet(tabs, "RADeffects", "Эффекты", kTopic);
+  FillEffectsSheet(effects, effects.Width(), effects.Height());
+  auto& gammas = AddSheet(tabs, "RADgammas", "Гамма", kTopic);
+  FillGammaSheet(gammas, gammas.Width());
+  auto& shadows = AddSheet(tabs, "RADshadows", "Отбрасывание тени и патчи", kTopic);
+  FillShadowSheet(shadows, shadows.Width());
   return group;
 }
 
