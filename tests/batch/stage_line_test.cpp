@@ -1,5 +1,10 @@
 #include "batch/stage_line.h"
 
+#include "batch/batch_files.h"
+#include "batch/bat_template.h"
+#include "batch/compiler_line.h"
+#include "text/embedded_resources.h"
+
 #include <gtest/gtest.h>
 
 #include "support/test_reporting.h"
@@ -16,13 +21,16 @@ namespace {
 // The real CSG page with a hand-written section installed with its defaults.
 class CsgStage : public ::testing::Test {
  protected:
-  void Install(const LineList& section) {
+  void BuildPages() {
     auto& pages = form.Add<ui::PageControl>("Page");
     for (CompilerId id : kStageCompilers) {
       context.pages[static_cast<int>(id) - 1] = &BuildOptionPage(pages, id);
       context.stageSwitches[static_cast<int>(id) - 1] = &form.Add<ui::CheckBox>(CompilerName(id) + "use");
     }
     WireOptionPages(context);
+  }
+  void Install(const LineList& section) {
+    BuildPages();
     context.Section(CompilerId::CSG) = section;
     ASSERT_TRUE(InstallToolerSection(context, CompilerId::CSG, true, true));
   }
@@ -103,6 +111,37 @@ TEST_F(CsgStage, AnActiveEmptyTextIsReportedTwiceAndLeftOut) {
   EXPECT_EQ(t.log.entries[1].text, where + "Формирование строки для данного компилятора не завершено!"_cp);
   EXPECT_FALSE(t.log.entries[1].bringForward);
   EXPECT_EQ(t.log.entries[1].kind, MessageKind::Error);
+}
+
+TEST_F(CsgStage, TheDefaultDescriptionGivesEveryStageItsLine) {
+  BuildPages();
+  const auto file = FindEmbeddedResource("EXEFILE", "KMPX25317TLR");
+  ASSERT_TRUE(file.has_value());
+  auto tooler = ParseToolerConfig(LineList::FromText(*file));
+  ASSERT_TRUE(tooler.has_value());
+  context.tooler = *tooler;
+  for (CompilerId id : kStageCompilers) ASSERT_TRUE(InstallToolerSection(context, id, true, true));
+
+  CompileLineSources sources;
+  sources.pages = &context;
+  sources.exeNames = {"hlcsg.exe", "hlbsp.exe", "hlvis.exe", "netvis.exe", "hlrad.exe"};
+  sources.mapPath = "C:\\maps\\test.map";
+  sources.gamePath = "C:\\Half-life\\hl.exe";
+  sources.gameParams = "+map %mapfile% -console";
+  BatchInputs inputs;
+  inputs.mapPathWithoutExtension = "C:\\maps\\test";
+  inputs.textureFolder = "C:\\Half-life";
+  inputs.stageLine = [&](CompilerId stage) { return BuildCompilerLine(sources, stage, false, t.report); };
+  // The NETVIS stage is switched off by the defaults; the game is not started after the compile.
+  EXPECT_EQ(MakeSavedBatch(DefaultBatTemplate(), inputs).Lines(),
+            (std::vector<std::string>{"SET MAPNAME=\"C:\\maps\\test\"", "SET WADROOT=\"C:\\Half-life\"",
+                                      "hlcsg.exe %mapname%", "hlbsp.exe %mapname%", "hlvis.exe %mapname%",
+                                      "REM netvis.exe %mapname%", "hlrad.exe %mapname%",
+                                      "REM \"C:\\Half-life\\hl.exe\" +map test -console"}));
+  sources.afterCompileAction = 1;
+  EXPECT_EQ(BuildCompilerLine(sources, CompilerId::HL, true, t.report), "\"C:\\Half-life\\hl.exe\" +map test -console");
+  EXPECT_EQ(BuildCompilerLine(sources, CompilerId::RAD, true, t.report), "hlrad.exe \"C:\\maps\\test\"");
+  EXPECT_TRUE(t.log.entries.empty());
 }
 
 }  // namespace
