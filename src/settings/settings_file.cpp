@@ -12,7 +12,6 @@
 namespace kmpx {
 namespace {
 
-constexpr const char* kCaption = "KMPX SHELL Professional";
 
 constexpr const char* kRequiredKeys[] = {
     "Map Path",  "Bsp Path",    "Tooler Path", "CSG File", "BSP File",    "RAD File",
@@ -112,14 +111,9 @@ SettingsLoad LoadSettings(ShellSettings& settings, const std::string& programDir
   const std::string quoted = "\"" + path + "\"";
   for (;;) {
     if (!FileExists(path)) {
-      const int answer = report.boxes.AskBox(
-          "Файл инициализации оболочки "_cp + quoted +
-              " не найден. Дальнейшая работа с программой будет невозможна! Создать файл автоматически?"_cp,
-          kCaption, BoxButtons::YesNo, BoxIcon::Stop);
-      if (answer != kAnswerYes) {
-        report.program.AbortProgram();
+      if (!AskOrAbort(report, "Файл инициализации оболочки "_cp + quoted +
+                                  " не найден. Дальнейшая работа с программой будет невозможна! Создать файл автоматически?"_cp))
         return result;
-      }
       if (!WriteBuiltInSettings(path, report)) return result;
       result.defaultWritten = true;
     }
@@ -128,14 +122,9 @@ SettingsLoad LoadSettings(ShellSettings& settings, const std::string& programDir
       settings = std::move(*applied);
       break;
     }
-    const int answer = report.boxes.AskBox(
-        "Ошибка формата файла инициализации оболочки "_cp + quoted +
-            ". Дальнейшая работа с программой будет невозможна! Создать новый корректный файл?"_cp,
-        kCaption, BoxButtons::YesNo, BoxIcon::Stop);
-    if (answer != kAnswerYes) {
-      report.program.AbortProgram();
+    if (!AskOrAbort(report, "Ошибка формата файла инициализации оболочки "_cp + quoted +
+                                ". Дальнейшая работа с программой будет невозможна! Создать новый корректный файл?"_cp))
       return result;
-    }
     if (!WriteBuiltInSettings(path, report)) return result;
     result.defaultWritten = true;
   }

@@ -36,3 +36,12 @@ struct Reporting {
 };
 
 }  // namespace kmpx
+
+namespace kmpx {
+
+// The question asked about a broken file of the program's own: Yes/No with
+// the stop icon in the program's caption. No ends the program through
+// AbortProgram. True when the user answered Yes.
+bool AskOrAbort(Reporting& report, const std::string& question);
+
+}  // namespace kmpx

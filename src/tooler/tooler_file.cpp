@@ -31,14 +31,9 @@ bool CopyWholeBlock(LineList& dest, LineList& source, const std::string& name) {
 
 // False when the program is to end: the user refused, or the copy failed.
 bool OfferMissingFile(const std::string& path, Reporting& report) {
-  const int answer = report.boxes.AskBox(
-      "Файл конфигурирования тулера "_cp + Quoted(path) +
-          " не найден. Дальнейшая работа с программой будет невозможна! Создать файл автоматически?"_cp,
-      report.boxes.MessageCaption, BoxButtons::YesNo, BoxIcon::Stop);
-  if (answer != kAnswerYes) {
-    report.program.AbortProgram();
+  if (!AskOrAbort(report, "Файл конфигурирования тулера "_cp + Quoted(path) +
+                              " не найден. Дальнейшая работа с программой будет невозможна! Создать файл автоматически?"_cp))
     return false;
-  }
   if (!ExtractBuiltInToolerFile(path)) {
     report.boxes.ErrorBox("Ошибка создания файла "_cp + Quoted(path) + ".");
     report.program.AbortProgram();
@@ -82,14 +77,9 @@ std::optional<ToolerConfig> ReadToolerFile(const std::string& path, Reporting& r
 }
 
 bool RecreateMalformedToolerFile(const std::string& path, Reporting& report) {
-  const int answer = report.boxes.AskBox(
-      "Ошибка формата файла конфигурирования тулера "_cp + Quoted(path) +
-          ". Дальнейшая работа с программой будет невозможна! Создать новый корректный файл?"_cp,
-      report.boxes.MessageCaption, BoxButtons::YesNo, BoxIcon::Stop);
-  if (answer != kAnswerYes) {
-    report.program.AbortProgram();
+  if (!AskOrAbort(report, "Ошибка формата файла конфигурирования тулера "_cp + Quoted(path) +
+                              ". Дальнейшая работа с программой будет невозможна! Создать новый корректный файл?"_cp))
     return false;
-  }
   if (ExtractBuiltInToolerFile(path)) return true;
   // Only Retry and Cancel are offered; either way the program cannot go on.
   report.boxes.AskBox("Ошибка создания файла "_cp + Quoted(path), report.boxes.MessageCaption,
