@@ -10,17 +10,12 @@
 #include "text/embedded_resources.h"
 #include "text/text_file.h"
 
+#include "recording_player.h"
+
 namespace kmpx {
 namespace {
 
-class RecordingPlayer : public SoundPlayer {
- public:
-  bool PlaySoundFile(const std::string& path) override {
-    played.push_back(path);
-    return FileExists(path);
-  }
-  std::vector<std::string> played;
-};
+using test::RecordingPlayer;
 
 TEST(EventSounds, PlayOnlyWhenSoundsAreOnAndTheEventHasAFile) {
   struct Case {

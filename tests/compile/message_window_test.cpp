@@ -15,17 +15,12 @@
 #include "text/text_file.h"
 #include "ui/controls.h"
 
+#include "recording_player.h"
+
 namespace kmpx {
 namespace {
 
-class RecordingPlayer : public SoundPlayer {
- public:
-  bool PlaySoundFile(const std::string& path) override {
-    played.push_back(path);
-    return true;
-  }
-  std::vector<std::string> played;
-};
+using test::RecordingPlayer;
 
 class MessageWindowTest : public ::testing::Test {
  protected:
